@@ -1,0 +1,53 @@
+#include "sky/fehler.h"
+#include "sky/gleitkomma.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+namespace umbrix {
+namespace {
+
+template <typename F> std::string Meldung(F&& Aufruf) {
+    try {
+        Aufruf();
+    } catch (const Fehler& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(Gleitkomma, RundenHalbZurGeraden) {
+    struct Fall {
+        long double Wert;
+        int64_t Ergebnis;
+    };
+    for (const Fall f : {Fall{0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2},
+                         {317.5L, 318}, {316.5L, 316}, {2.4999999L, 2}, {-2.5000001L, -3},
+                         {-9223372036854775808.0L, INT64_MIN},
+                         {9223372036854775807.0L, INT64_MAX}}) {
+        EXPECT_EQ(Runden(f.Wert), f.Ergebnis) << static_cast<double>(f.Wert);
+    }
+}
+
+TEST(Gleitkomma, RundenAusserhalbInt64IstUngueltig) {
+    for (long double v : {9223372036854775808.0L, -9223372036854775810.0L, 1e300L,
+                          static_cast<long double>(NAN), static_cast<long double>(INFINITY)}) {
+        EXPECT_EQ(Meldung([&] { Runden(v); }), "Invalid floating point operation");
+    }
+}
+
+TEST(Gleitkomma, AlsDoublePrueftUeberlaufUndNaN) {
+    EXPECT_EQ(AlsDouble(1.25L), 1.25);
+    EXPECT_EQ(AlsDouble(static_cast<long double>(DBL_MAX)), DBL_MAX);
+    EXPECT_EQ(AlsDouble(1e-4000L), 0.0); // underflow passes silently
+    EXPECT_EQ(Meldung([] { AlsDouble(static_cast<long double>(DBL_MAX) * 2); }),
+              "Floating point overflow");
+    EXPECT_EQ(Meldung([] { AlsDouble(-1e400L); }), "Floating point overflow");
+    EXPECT_EQ(Meldung([] { AlsDouble(static_cast<long double>(NAN)); }),
+              "Invalid floating point operation");
+}
+
+} // namespace
+} // namespace umbrix
