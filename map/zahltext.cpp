@@ -185,7 +185,8 @@ int64_t Groessenordnung(const Dezimalform& Form) {
     return Stellen + ExponentWert(Form.Exponent);
 }
 
-// The value when it can be computed exactly as above; false otherwise.
+// The value by one exact multiplication or division (see Zehnerpotenzen)
+// when the digits and the exponent allow it; false otherwise.
 bool KurzerWert(const Dezimalform& Form, bool Negativ, double& Wert) {
     if (Form.Mantisse == 0) {
         Wert = Negativ ? -0.0 : 0.0;
