@@ -288,9 +288,6 @@ TEST(KuesteLaden, MehrZeilenAlsDasFeldFasst) {
 }
 
 TEST(KuesteLaden, MitgelieferteDaten) {
-    if (!fs::exists(UMBRIX_KUESTENDATEI)) {
-        GTEST_SKIP() << UMBRIX_KUESTENDATEI << " is not there yet";
-    }
     std::vector<KuestenPunkt> Kueste;
     int32_t Anzahl = 0;
     KuesteLaden(Kueste, Anzahl, UMBRIX_KUESTENDATEI);
