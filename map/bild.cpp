@@ -8,6 +8,8 @@
 #include "sky/kalender.h"
 #include "sky/sonne.h"
 
+#include <emmintrin.h>
+
 #include <array>
 #include <cstring>
 
@@ -47,20 +49,21 @@ Nacht NachtBerechnen(const Geometrie& G, int32_t Breite, int32_t Hoehe, const Bi
         Stunde = static_cast<int32_t>(static_cast<uint32_t>(Stunde) - 1U);
     }
     const Sonnenstand S = SonnenstandBerechnen(N, Stunde, V.Minute);
+    const long double Tangens = TangensDeklination(S);
 
     Nacht Ergebnis{};
     const long double sx = G.sx;
     const long double sy = G.sy;
     for (int32_t i = ErsteLaenge; i <= LetzteLaenge; ++i) {
         const double dx = AlsDouble(i * sx);
-        const double dy = AlsDouble(-static_cast<long double>(Grenzbreite(S, i)) * sy);
+        const double dy = AlsDouble(-static_cast<long double>(Grenzbreite(S, i, Tangens)) * sy);
         Ergebnis.Ecken[static_cast<std::size_t>(i - ErsteLaenge)] = {Pixelort(G.cx, dx, Rand),
                                                                      Pixelort(G.cy, dy, Rand)};
     }
 
     const double sdx = AlsDouble(sx * S.SonnenLaenge);
     const double sdy = AlsDouble(-sy * S.SonnenBreite);
-    const double bdy = AlsDouble(-sy * Grenzbreite(S, S.SonnenLaenge));
+    const double bdy = AlsDouble(-sy * Grenzbreite(S, S.SonnenLaenge, Tangens));
     const int64_t Ow = Breite + Ueberstand;
     const int64_t Oh = Hoehe + Ueberstand;
     const int64_t Yc = sdy > bdy ? ObenZu : Oh;
@@ -76,6 +79,32 @@ Nacht NachtBerechnen(const Geometrie& G, int32_t Breite, int32_t Hoehe, const Bi
     Ergebnis.MarkeRechtsUnten = {Pixelort(G.cx, sdx, Rand, MarkeNach),
                                  Pixelort(G.cy, sdy, Rand, MarkeNach)};
     return Ergebnis;
+}
+
+constexpr uint32_t Tagmaske = 0xFFFFFFFF; // the white overlay keeps every bit
+
+// Frames up to this size stay in the cache from one frame to the next; larger
+// ones go to memory anyway, and stores that bypass the cache save reading each
+// line of the frame in before it is overwritten.
+constexpr std::size_t Cachegrenze = std::size_t{8} << 20;
+
+// Ziel[i] = Quelle[i] & Maske for n pixels.
+void Schreiben(uint32_t* Ziel, const uint32_t* Quelle, int32_t n, uint32_t Maske, bool Vorbei) {
+    int32_t i = 0;
+    if (Vorbei) {
+        for (; i < n && reinterpret_cast<uintptr_t>(Ziel + i) % sizeof(__m128i) != 0; ++i) {
+            Ziel[i] = Quelle[i] & Maske;
+        }
+        const __m128i M = _mm_set1_epi32(static_cast<int>(Maske));
+        constexpr int32_t Block = sizeof(__m128i) / sizeof(uint32_t);
+        for (; i + Block <= n; i += Block) {
+            const __m128i Q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Quelle + i));
+            _mm_stream_si128(reinterpret_cast<__m128i*>(Ziel + i), _mm_and_si128(Q, M));
+        }
+    }
+    for (; i < n; ++i) {
+        Ziel[i] = Quelle[i] & Maske;
+    }
 }
 
 // Overlay coordinates to map coordinates. Marker corners stay far inside the
@@ -109,21 +138,21 @@ void BildZeichnen(Bitmap& Bild, const Bitmap& Karte, const Geometrie& G, const B
 
     const uint32_t Nachtmaske = AlsPixel(Hellgrau);
     const auto Breite = static_cast<std::size_t>(W);
+    const bool Vorbei = Bild.Pixel.size() * sizeof(uint32_t) > Cachegrenze;
     for (int32_t y = 0; y < H; ++y) {
         const uint32_t* Quelle = Karte.Pixel.data() + static_cast<std::size_t>(y) * Breite;
         uint32_t* Ziel = Bild.Pixel.data() + static_cast<std::size_t>(y) * Breite;
         const auto Schnitte = Raster.Schnitte(y);
         int32_t x = 0;
         for (std::size_t j = 0; j + 1 < Schnitte.size(); j += 2) {
-            std::memcpy(Ziel + x, Quelle + x,
-                        static_cast<std::size_t>(Schnitte[j] - x) * sizeof(uint32_t));
-            for (int32_t i = Schnitte[j]; i < Schnitte[j + 1]; ++i) {
-                Ziel[i] = Quelle[i] & Nachtmaske;
-            }
+            Schreiben(Ziel + x, Quelle + x, Schnitte[j] - x, Tagmaske, Vorbei);
+            Schreiben(Ziel + Schnitte[j], Quelle + Schnitte[j], Schnitte[j + 1] - Schnitte[j],
+                      Nachtmaske, Vorbei);
             x = Schnitte[j + 1];
         }
-        std::memcpy(Ziel + x, Quelle + x, static_cast<std::size_t>(W - x) * sizeof(uint32_t));
+        Schreiben(Ziel + x, Quelle + x, W - x, Tagmaske, Vorbei);
     }
+    _mm_sfence();
 
     const uint32_t Linienfarbe = AlsPixel(Schwarz);
     for (std::size_t k = 0; k < Eckenzahl; ++k) {
