@@ -3,6 +3,8 @@
 // time as a multiple of the copy, and "Seitenfehler", minor page faults per run.
 #include "map/bild.h"
 #include "map/karte.h"
+#include "map/kueste.h"
+#include "sky/fehler.h"
 
 #include <QGuiApplication>
 
@@ -11,10 +13,10 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <random>
+#include <string>
 #include <vector>
 
 namespace umbrix {
@@ -65,33 +67,15 @@ double MemcpyMessen() {
     return Zeiten[150];
 }
 
-// About 32000 coastline records: random-walk lines of 20 to 400 points, some
-// crossing the date line, some written with longitudes above 180.
-std::vector<KuestenPunkt> Kueste() {
-    constexpr std::size_t Anzahl = 32000;
-    std::vector<KuestenPunkt> K(Anzahl);
-    std::mt19937 Zufall(42);
-    std::uniform_real_distribution<double> Start(-1, 1);
-    std::normal_distribution<double> Schritt(0, 0.35);
-    std::uniform_int_distribution<int> Laenge(20, 400);
-    std::size_t k = 1;
-    while (k < Anzahl) {
-        double Breite = 75 * Start(Zufall);
-        double Ost = 180 * Start(Zufall);
-        const std::size_t Ende = std::min(Anzahl, k + static_cast<std::size_t>(Laenge(Zufall)));
-        for (bool Erster = true; k < Ende; ++k, Erster = false) {
-            Breite = std::clamp(Breite + Schritt(Zufall), -85.0, 85.0);
-            Ost += Schritt(Zufall);
-            Ost = Ost > 180 ? Ost - 360 : (Ost < -180 ? Ost + 360 : Ost);
-            K[k] = {Breite, Ost < 0 && k % 3 == 0 ? Ost + 360 : Ost, Erster ? 0 : 1};
-        }
-    }
-    return K;
-}
+// The shipped coastlines, loaded once at start.
+struct Kuestendaten {
+    std::vector<KuestenPunkt> Kueste;
+    int32_t KuestenAnzahl = 0;
+};
+Kuestendaten Kuestenlinien;
 
-const std::vector<KuestenPunkt>& GeteilteKueste() {
-    static const std::vector<KuestenPunkt> K = Kueste();
-    return K;
+const Kuestendaten& GeteilteKueste() {
+    return Kuestenlinien;
 }
 
 void BM_Memcpy(benchmark::State& State) {
@@ -111,8 +95,8 @@ void BM_Bild(benchmark::State& State) {
     const auto H = static_cast<int32_t>(State.range(1));
     const Geometrie G = GeometrieBerechnen(W, H);
     std::optional<Bitmap> Karte;
-    const auto& K = GeteilteKueste();
-    KarteAufbauen(Karte, W, H, G, K, static_cast<int32_t>(K.size() - 1), true);
+    const Kuestendaten& K = GeteilteKueste();
+    KarteAufbauen(Karte, W, H, G, K.Kueste, K.KuestenAnzahl, true);
     Bitmap Bild;
     // A simulation: two minutes further at every frame.
     Bildvorgabe V{21, 6, 0, 0, 2026, true, true};
@@ -129,13 +113,13 @@ void BM_Bild(benchmark::State& State) {
 
 void BM_KarteAufbauen(benchmark::State& State) {
     const Geometrie G = GeometrieBerechnen(FensterBreite, FensterHoehe);
-    const auto& K = GeteilteKueste();
+    const Kuestendaten& K = GeteilteKueste();
+    State.SetLabel(std::to_string(K.KuestenAnzahl) + " records");
     std::optional<Bitmap> Karte;
     const Messung Anfang;
     for (auto _ : State) {
         Karte.reset();
-        KarteAufbauen(Karte, FensterBreite, FensterHoehe, G, K, static_cast<int32_t>(K.size() - 1),
-                      true);
+        KarteAufbauen(Karte, FensterBreite, FensterHoehe, G, K.Kueste, K.KuestenAnzahl, true);
         benchmark::DoNotOptimize(Karte->Pixel.data());
     }
     Kennzahlen(State, Anfang);
@@ -156,6 +140,13 @@ int main(int argc, char** argv) {
     int QtArgc = 1;
     QGuiApplication App(QtArgc, argv);
     benchmark::Initialize(&argc, argv);
+    try {
+        umbrix::KuesteLaden(umbrix::Kuestenlinien.Kueste, umbrix::Kuestenlinien.KuestenAnzahl,
+                            UMBRIX_KUESTENDATEI);
+    } catch (const umbrix::Fehler& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
     umbrix::MemcpySekunden = umbrix::MemcpyMessen();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
