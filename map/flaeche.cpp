@@ -2,6 +2,7 @@
 #include "map/ganz128.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace umbrix::intern {
 
@@ -22,8 +23,10 @@ bool KanteBilden(Punkt P, Punkt Q, Kante& K) {
 }
 
 int64_t Abrunden(Int128 Zaehler, int64_t Nenner, int64_t& Rest) {
-    Int128 q = Zaehler / Nenner;
-    Int128 r = Zaehler % Nenner;
+    // Most numerators fit 64 bits, whose division is several times faster.
+    const bool Schmal = Zaehler >= INT64_MIN && Zaehler <= INT64_MAX;
+    Int128 q = Schmal ? static_cast<int64_t>(Zaehler) / Nenner : Zaehler / Nenner;
+    Int128 r = Schmal ? static_cast<int64_t>(Zaehler) % Nenner : Zaehler % Nenner;
     if (r < 0) {
         r += Nenner;
         --q;

@@ -60,6 +60,13 @@ Linie::Bereich Linie::Sichtbar(int32_t Breite, int32_t Hoehe) const {
 
     // f is monotone in t, so the minor axis cuts off a prefix and a suffix,
     // found by bisection rather than by stepping through hidden pixels.
+    // The minor coordinate runs from the start to the end's; when both lie
+    // inside, so does every pixel.
+    const Int128 NebenEnde = NebenAnfang + NebenRichtung * static_cast<Int128>(Kurz);
+    if (NebenAnfang >= 0 && NebenAnfang < NebenGrenze && NebenEnde >= 0 &&
+        NebenEnde < NebenGrenze) {
+        return {Erster, Letzter};
+    }
     const Int128 fMin = NebenRichtung > 0 ? -NebenAnfang : NebenAnfang - (NebenGrenze - 1);
     const Int128 fMax = NebenRichtung > 0 ? NebenGrenze - 1 - NebenAnfang : NebenAnfang;
     const auto f = [this](Int128 t) {
