@@ -15,6 +15,18 @@
 namespace umbrix {
 namespace {
 
+// The 365 boundary vertices of the night polygon in overlay coordinates.
+std::vector<Punkt> Randecken(const Geometrie& G, const Sonnenstand& S) {
+    const long double cx = G.cx, cy = G.cy, sx = G.sx, sy = G.sy;
+    std::vector<Punkt> Ecken;
+    for (int32_t i = -181; i <= 183; ++i) {
+        const double dx = AlsDouble(i * sx);
+        const double dy = AlsDouble(-static_cast<long double>(Grenzbreite(S, i)) * sy);
+        Ecken.push_back({Runden(cx + dx + 50), Runden(cy + dy + 50)});
+    }
+    return Ecken;
+}
+
 // The frame composed step by step on a real overlay bitmap: white background
 // rectangle, the 369-vertex night polygon, the marker, AND onto a copy of Karte.
 Bitmap Referenzbild(const Bitmap& Karte, const Geometrie& G, const Bildvorgabe& V) {
@@ -41,12 +53,7 @@ Bitmap Referenzbild(const Bitmap& Karte, const Geometrie& G, const Bildvorgabe& 
     Rechteck(Ueber, {-1, -1}, {OW + 101, OH + 101});
 
     const long double cx = G.cx, cy = G.cy, sx = G.sx, sy = G.sy;
-    std::vector<Punkt> Ecken;
-    for (int32_t i = -181; i <= 183; ++i) {
-        const double dx = AlsDouble(i * sx);
-        const double dy = AlsDouble(-static_cast<long double>(Grenzbreite(S, i)) * sy);
-        Ecken.push_back({Runden(cx + dx + 50), Runden(cy + dy + 50)});
-    }
+    std::vector<Punkt> Ecken = Randecken(G, S);
     const double sdx = AlsDouble(sx * S.SonnenLaenge);
     const double sdy = AlsDouble(-sy * S.SonnenBreite);
     const double bdy = AlsDouble(-sy * Grenzbreite(S, S.SonnenLaenge));
@@ -194,8 +201,19 @@ TEST(Bild, NachtseiteImJuniUntenImDezemberOben) {
 }
 
 TEST(Bild, TagNachtLinieReichtUeberJedeSpalte) {
-    // Vertex 0 (-181 deg) and vertex 364 (183 deg) lie outside the visible columns
-    // (at 1036 x 633 in overlay columns 47 and 1095), so no column lacks the line.
+    // Vertex 0 (-181 deg) and vertex 364 (183 deg) lie outside the visible
+    // overlay columns 50 .. W + 49, except that vertex 0 lands on column 50 for
+    // even widths up to 180; so no column lacks the line.
+    struct Fall {
+        int32_t W;
+        int64_t Erste, Letzte;
+    };
+    for (const Fall& f : {Fall{1036, 47, 1095}, {180, 50, 232}, {178, 50, 229}, {181, 49, 232}}) {
+        const auto Ecken =
+            Randecken(GeometrieBerechnen(f.W, 100), SonnenstandBerechnen(172, 12, 0));
+        EXPECT_EQ(Ecken.front().x, f.Erste) << f.W;
+        EXPECT_EQ(Ecken.back().x, f.Letzte) << f.W;
+    }
     const std::pair<int32_t, int32_t> Groessen[] = {{1036, 633}, {180, 90}, {178, 100},
                                                     {181, 90},   {8, 40},   {1, 30}};
     for (auto [W, H] : Groessen) {
