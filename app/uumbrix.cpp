@@ -18,11 +18,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTime>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <exception>
@@ -155,32 +154,18 @@ void TFUmbrix::OberflaecheAnlegen() {
     setPalette(Hintergrund);
     setAutoFillBackground(true);
 
-    // The client area scrolls vertically only, and only while it is lower
-    // than the panel; narrower than the panel it cuts the panel off.
-    Flaeche = new QScrollArea(this);
-    Flaeche->setFrameShape(QFrame::NoFrame);
-    Flaeche->setFocusPolicy(Qt::NoFocus);
-    Flaeche->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Flaeche->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Flaeche->setWidgetResizable(true);
-    auto* Inhalt = new QWidget;
-    auto* Stapel = new QVBoxLayout(Inhalt);
-    Stapel->setContentsMargins(0, 0, 0, 0);
-    Stapel->setSpacing(0);
-
-    Paintbox1 = new Malflaeche([this] { PaintboxMalen(); }, Inhalt);
+    Paintbox1 = new Malflaeche([this] { PaintboxMalen(); }, this);
     Paintbox1->setAutoFillBackground(true);
-    Panel1 = new QFrame(Inhalt);
+    Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(BevelBreite);
-    Panel1->setFixedHeight(PanelHoehe);
     Panel1->setFont(Schrift(PanelSchrifthoehe));
     Panel1->setAutoFillBackground(true);
-    Stapel->addWidget(Paintbox1, 1);
-    Stapel->addWidget(Panel1, 0);
-    Flaeche->setWidget(Inhalt);
+    Rollbalken = new QScrollBar(Qt::Vertical, this);
+    Rollbalken->hide();
+    connect(Rollbalken, &QScrollBar::valueChanged, this, &TFUmbrix::Anordnen);
     resize(ClientBreite, ClientHoehe);
-    Flaeche->setGeometry(rect());
+    Anordnen();
 
     Label1 = Beschriftet<QLabel>(Panel1, "Tag", {24, 20, 22, 14});
     Label2 = Beschriftet<QLabel>(Panel1, "Monat", {120, 20, 39, 14});
@@ -218,6 +203,7 @@ void TFUmbrix::OberflaecheAnlegen() {
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer2 = new QTimer(this);
     Timer2->setInterval(AktualisierungsTakt);
+    Timer2->setTimerType(Qt::PreciseTimer);
 }
 
 // Connected only after the initial states are set, so applying them runs no handler.
@@ -274,8 +260,24 @@ void TFUmbrix::showEvent(QShowEvent* Ereignis) {
 
 void TFUmbrix::resizeEvent(QResizeEvent* Ereignis) {
     QWidget::resizeEvent(Ereignis);
-    Flaeche->setGeometry(rect());
+    Anordnen();
     Absichern(&TFUmbrix::FormShow);
+}
+
+// The panel keeps its height at the bottom and the paint area takes the rest.
+// A client area lower than the panel scrolls vertically; a narrow one cuts the
+// panel off on the right.
+void TFUmbrix::Anordnen() {
+    const int Hoehe = height();
+    const bool Bildlauf = Hoehe < PanelHoehe;
+    const int Breite = Bildlauf ? std::max(0, width() - Rollbalken->sizeHint().width()) : width();
+    Rollbalken->setRange(0, Bildlauf ? PanelHoehe - Hoehe : 0);
+    Rollbalken->setPageStep(Hoehe);
+    Rollbalken->setGeometry(Breite, 0, width() - Breite, Hoehe);
+    Rollbalken->setVisible(Bildlauf);
+    const int Kartenhoehe = std::max(0, Hoehe - PanelHoehe);
+    Paintbox1->setGeometry(0, 0, Breite, Kartenhoehe);
+    Panel1->setGeometry(0, Kartenhoehe - Rollbalken->value(), Breite, PanelHoehe);
 }
 
 void TFUmbrix::Zentrieren() {

@@ -16,7 +16,7 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
+class QScrollBar;
 class QTimer;
 
 namespace umbrix {
@@ -83,6 +83,7 @@ protected:
 private:
     void OberflaecheAnlegen();
     void Verdrahten();
+    void Anordnen();
     void Zentrieren();
 
     // Runs a handler inside the catch-all that reports its error.
@@ -93,13 +94,13 @@ private:
     void BildZeigen();
     void PaintboxMalen();
 
-    Bitmap Bild;                     // the last composed frame, storage reused
-    bool BildGueltig = false;        // Bild holds a complete frame
-    bool NurZeigen = false;          // the pending paint shows Bild without composing
-    QPainter* Malereignis = nullptr; // set while a paint of Paintbox1 composes a frame
-    bool BerichtOffen = false;       // an error report is on screen
-    bool ZentriertGezeigt = false;   // the first showing has placed the window
-    QScrollArea* Flaeche = nullptr;  // the client area, scrolling only vertically
+    Bitmap Bild;                      // the last composed frame, storage reused
+    bool BildGueltig = false;         // Bild holds a complete frame
+    bool NurZeigen = false;           // the pending paint shows Bild without composing
+    QPainter* Malereignis = nullptr;  // set while a paint of Paintbox1 composes a frame
+    bool BerichtOffen = false;        // an error report is on screen
+    bool ZentriertGezeigt = false;    // the first showing has placed the window
+    QScrollBar* Rollbalken = nullptr; // shown only while the client area is lower than the panel
 };
 
 // The main window for the whole run of the program.
