@@ -9,9 +9,11 @@
 namespace umbrix {
 
 struct KuestenPunkt {
-    double Breite;  // latitude, degrees north
-    double Laenge;  // longitude, degrees east; above 180 stands for the value minus 360
-    int32_t Stift;  // 0: a new line starts here; otherwise a segment from the point before
+    double Breite; // latitude, degrees north
+    double Laenge; // longitude, degrees east; above 180 stands for the value minus 360
+    int32_t Stift; // 0: a new line starts here; otherwise a segment from the point before
+
+    bool operator==(const KuestenPunkt&) const = default;
 };
 
 // The array always has at least this many records; record 0 stays all zero.
@@ -23,8 +25,10 @@ inline constexpr std::size_t KuestenMindestlaenge = 32000;
 void ZeileZerlegen(std::string Zeile, double& Breite, double& Laenge, int32_t& Stift);
 
 // Reads the whole file Datei into Kueste: line k into record k, KuestenAnzahl
-// the number of lines. On failure throws Fehler; KuestenAnzahl keeps its value
-// and the records before the failing line hold the new values.
+// the number of lines. Kueste is sized to at least KuestenMindestlaenge before
+// the file is opened and grows when the file has more lines than it has
+// records after record 0. On failure throws Fehler; KuestenAnzahl keeps its
+// value and the records before the failing line hold the new values.
 void KuesteLaden(std::vector<KuestenPunkt>& Kueste, int32_t& KuestenAnzahl,
                  const std::string& Datei = "erde2.000");
 
