@@ -155,7 +155,8 @@ void TFUmbrix::OberflaecheAnlegen() {
     setAutoFillBackground(true);
 
     Paintbox1 = new Malflaeche([this] { PaintboxMalen(); }, this);
-    Paintbox1->setAutoFillBackground(true);
+    // Every paint covers the whole area, with a frame or with the background.
+    Paintbox1->setAttribute(Qt::WA_OpaquePaintEvent);
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(BevelBreite);
@@ -222,11 +223,13 @@ void TFUmbrix::Verdrahten() {
     Bei(Timer2, &QTimer::timeout, &TFUmbrix::Timer2Timer);
 }
 
-void TFUmbrix::Absichern(void (TFUmbrix::*Handler)()) {
+bool TFUmbrix::Absichern(void (TFUmbrix::*Handler)()) {
     try {
         (this->*Handler)();
+        return true;
     } catch (const std::exception& Fehlschlag) {
         Melden(Fehlschlag.what());
+        return false;
     }
 }
 
@@ -316,7 +319,9 @@ void TFUmbrix::BDarstellungClick() {
     const int32_t W = Paintbox1->width();
     const int32_t H = Paintbox1->height();
     const Geometrie G = GeometrieBerechnen(W, H);
-    if (!Karte) {
+    // A base map of another size is left only by a failed reload of the
+    // coastlines at a resize; it is rebuilt like an absent one.
+    if (!Karte || Karte->Breite != W || Karte->Hoehe != H) {
         KarteAufbauen(Karte, W, H, G, Kueste, KuestenAnzahl, CGradNetz->isChecked());
     }
     const Bildvorgabe Vorgabe{
@@ -328,9 +333,7 @@ void TFUmbrix::BDarstellungClick() {
         .Sommerzeit = CSommerzeit->isChecked(),
         .SonnenOrt = CSonnenOrt->isChecked(),
     };
-    BildGueltig = false;
     BildZeichnen(Bild, *Karte, G, Vorgabe);
-    BildGueltig = true;
     BildZeigen();
 }
 
@@ -349,14 +352,16 @@ void TFUmbrix::BildZeigen() {
 void TFUmbrix::PaintboxMalen() {
     QPainter Maler(Paintbox1);
     if (NurZeigen) {
-        if (BildGueltig) {
-            Maler.drawImage(0, 0, AlsQImage(Bild));
-        }
+        Maler.drawImage(0, 0, AlsQImage(Bild));
         return;
     }
     Malereignis = &Maler;
-    Absichern(&TFUmbrix::BDarstellungClick);
+    const bool Gezeichnet = Absichern(&TFUmbrix::BDarstellungClick);
     Malereignis = nullptr;
+    // Nothing of a failed frame is shown.
+    if (!Gezeichnet) {
+        Maler.fillRect(Paintbox1->rect(), palette().color(QPalette::Window));
+    }
 }
 
 void TFUmbrix::CGradNetzClick() {

@@ -87,7 +87,7 @@ private:
     void Zentrieren();
 
     // Runs a handler inside the catch-all that reports its error.
-    void Absichern(void (TFUmbrix::*Handler)());
+    bool Absichern(void (TFUmbrix::*Handler)());
     void Melden(const char* Nachricht);
 
     void UhrzeitEintragen();
@@ -95,7 +95,6 @@ private:
     void PaintboxMalen();
 
     Bitmap Bild;                      // the last composed frame, storage reused
-    bool BildGueltig = false;         // Bild holds a complete frame
     bool NurZeigen = false;           // the pending paint shows Bild without composing
     QPainter* Malereignis = nullptr;  // set while a paint of Paintbox1 composes a frame
     bool BerichtOffen = false;        // an error report is on screen

@@ -440,6 +440,16 @@ private slots:
     void OptionenZeichnenSofort() {
         FelderSetzen(*F, {"21", "6", "12", "0"});
         F->BDarstellung->click();
+        {
+            // Setting an option to the state it has runs nothing.
+            MalZaehler Maler(F->Paintbox1);
+            F->CSonnenOrt->setChecked(true);
+            F->CSommerzeit->setChecked(true);
+            F->CGradNetz->setChecked(true);
+            QVERIFY(F->Karte.has_value());
+            QTest::qWait(20);
+            QCOMPARE(Maler.Anzahl, 0);
+        }
         const QImage Mit = Angezeigt(*F);
         F->CSonnenOrt->setChecked(false);
         QVERIFY(Angezeigt(*F) != Mit);
@@ -540,6 +550,26 @@ private slots:
         QCOMPARE(FelderLesen(*F), (Felder{"", "", "", ""}));
         QVERIFY(F->isVisible());
         QTRY_VERIFY(F->Karte.has_value());
+    }
+
+    // A resize whose reload fails keeps the old base map; the next frame is
+    // still drawn on a base map of the paint area's size.
+    void NeuladenScheitertBeimVergroessern() {
+        F.reset();
+        QTemporaryDir Ordner;
+        QVERIFY(QFile::copy("erde2.000", Ordner.filePath("erde2.000")));
+        const QString Vorher = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Ordner.path()));
+        Zeigen();
+        QVERIFY(QFile::remove("erde2.000"));
+        F->resize(700, 400);
+        QCOMPARE(OffeneBerichte().size(), 1);
+        BerichteSchliessen();
+        F->BDarstellung->click();
+        QVERIFY(QDir::setCurrent(Vorher));
+        QCOMPARE(F->Karte->Breite, 700);
+        QCOMPARE(F->Karte->Hoehe, 314);
+        QCOMPARE(Angezeigt(*F), Erwartet(*F, true));
     }
 
     // A message ending in ')' is shown without a full stop.
