@@ -209,6 +209,15 @@ void TFUmbrix::OberflaecheAnlegen() {
 
 // Connected only after the initial states are set, so applying them runs no handler.
 void TFUmbrix::Verdrahten() {
+    // Only the selected radio button is a tab stop; the group is one stop.
+    auto TabStopFolgen = [this] {
+        for (QRadioButton* R : {RMinute, RTag}) {
+            R->setFocusPolicy(R->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    TabStopFolgen();
+    connect(RMinute, &QRadioButton::toggled, this, TabStopFolgen);
+
     auto Bei = [this](auto* Sender, auto Signal, void (TFUmbrix::*Handler)()) {
         connect(Sender, Signal, this, [this, Handler] { Absichern(Handler); });
     };

@@ -229,6 +229,7 @@ private slots:
         QCOMPARE(F->Timer1->interval(), 10);
         QCOMPARE(F->Timer1->timerType(), Qt::PreciseTimer);
         QCOMPARE(F->Timer2->interval(), 10000);
+        QCOMPARE(F->Timer2->timerType(), Qt::PreciseTimer);
     }
 
     void Tabreihenfolge() {
@@ -244,6 +245,14 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), Reihe[i]);
         }
+        // The two radio buttons are one group, and the tab stop follows the selection.
+        F->RTag->setChecked(true);
+        QVERIFY(!F->RMinute->isChecked());
+        F->EMinuten->setFocus();
+        QTest::keyClick(F->EMinuten, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), F->RTag);
+        QTest::keyClick(F->RTag, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), F->CSommerzeit);
     }
 
     void EnterLoestNichtsAus() {
