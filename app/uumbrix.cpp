@@ -402,8 +402,12 @@ void TFUmbrix::BSimulationClick() {
 }
 
 void TFUmbrix::Timer1Timer() {
+    const int32_t Tag = Feld(ETag);
+    const int32_t Monat = Feld(EMonat);
+    const int32_t Stunde = Feld(EStunden);
+    const int32_t Minute = Feld(EMinuten);
     const Zeitpunkt Neu =
-        SimulationsSchritt(Feld(ETag), Feld(EMonat), Feld(EStunden), Feld(EMinuten),
+        SimulationsSchritt(Tag, Monat, Stunde, Minute,
                            RMinute->isChecked() ? Schrittweite::ZweiMinuten : Schrittweite::EinTag);
     Eintragen(EMinuten, Neu.Minute);
     Eintragen(EStunden, Neu.Stunde);

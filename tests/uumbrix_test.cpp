@@ -354,6 +354,22 @@ private slots:
         QCOMPARE(FelderLesen(*F), Nachher);
     }
 
+    void SchrittSchreibtMinutenZuerst() {
+        FelderSetzen(*F, {"31", "12", "23", "59"});
+        QStringList Reihenfolge;
+        QObject Beobachter; // ends the connections with this test
+        const std::pair<QLineEdit*, QString> Namen[] = {{F->ETag, "Tag"},
+                                                        {F->EMonat, "Monat"},
+                                                        {F->EStunden, "Stunden"},
+                                                        {F->EMinuten, "Minuten"}};
+        for (const auto& [E, Name] : Namen) {
+            connect(E, &QLineEdit::textChanged, &Beobachter,
+                    [&Reihenfolge, N = Name] { Reihenfolge << N; });
+        }
+        F->Timer1Timer();
+        QCOMPARE(Reihenfolge, (QStringList{"Minuten", "Stunden", "Tag", "Monat"}));
+    }
+
     void UnmoeglichesDatum_data() {
         QTest::addColumn<Felder>("Vorher");
         QTest::newRow("29.2.") << Felder{"29", "2", "10", "0"};
