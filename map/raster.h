@@ -39,18 +39,31 @@ struct Bitmap {
     Punkt StiftOrt{0, 0};        // pen position
 };
 
-// Sizes the bitmap and makes every pixel white (keeps its storage when it can).
+// Sizes the bitmap and makes every pixel white (keeps its storage when it can);
+// a negative size counts as 0.
 void BitmapAnlegen(Bitmap& B, int32_t Breite, int32_t Hoehe);
-Farbe PixelLesen(const Bitmap& B, int32_t x, int32_t y);
+Farbe PixelLesen(const Bitmap& B, int32_t x, int32_t y); // x, y inside the bitmap
 
-void Bewegen(Bitmap& B, Punkt Ziel);     // pen moves without drawing
-void LinieZiehen(Bitmap& B, Punkt Ziel); // end point not drawn, pen left there
+void Bewegen(Bitmap& B, Punkt Ziel); // pen moves without drawing
+// One pixel wide from the pen to Ziel, Ziel itself not drawn, pen left there.
+// Any 64-bit end points: only the pixels inside the bitmap are visited.
+void LinieZiehen(Bitmap& B, Punkt Ziel);
+// The box between the two corners (in either order), columns and rows from the
+// lower bound up to the upper one exclusive: brush inside, pen on its rim.
 void Rechteck(Bitmap& B, Punkt LinksOben, Punkt RechtsUnten);
+// Fills every pixel whose centre lies inside (even-odd rule) with the brush,
+// then draws every edge, the closing one included, as LinieZiehen does with
+// the pen. Vertex coordinates must lie within +-2^60.
 void Vieleck(Bitmap& B, std::span<const Punkt> Ecken);
+// The ellipse inscribed in the box of Rechteck: pixels whose centre lies inside
+// it, those with a 4-neighbour outside in the pen colour, the others in the
+// brush colour. Box sides must stay below 2^31.
 void Ellipse(Bitmap& B, Punkt LinksOben, Punkt RechtsUnten);
 
-// Text in the label font ("Verdana" 10 pt, 13 px) with its top-left corner at
-// Ort, in colour Farbe, on character cells painted with the brush.
+// Text in the label font ("Verdana" 10 pt, 13 px, glyphs not smoothed) with
+// its top-left corner at Ort, in Textfarbe, on a cell of the text's advance
+// width and the font's height painted with the brush first. Needs a
+// QGuiApplication.
 void TextAusgeben(Bitmap& B, Punkt Ort, std::string_view Utf8Text, Farbe Textfarbe);
 
 // Lays Quelle onto Ziel with its top-left corner at Ort: a plain copy, or a

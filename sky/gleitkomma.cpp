@@ -23,8 +23,13 @@ double AlsDouble(long double Wert) {
 }
 
 int64_t Runden(long double Wert) {
-    // nearbyintl rounds in the current mode, which is to-nearest-even.
-    const long double Ganz = std::nearbyintl(Wert);
+    // Both round in the current mode, which is to-nearest-even. Below 2^63 in
+    // magnitude, adding and taking off 2^63 leaves a last place worth 1, so the
+    // addition does the rounding; that costs a fraction of nearbyintl, which
+    // saves and restores the floating-point environment on every call.
+    const long double Verschiebung = std::copysign(Int64Grenze, Wert);
+    const long double Ganz = std::fabs(Wert) < Int64Grenze ? (Wert + Verschiebung) - Verschiebung
+                                                           : std::nearbyintl(Wert);
     if (!(Ganz >= -Int64Grenze && Ganz < Int64Grenze)) {
         throw Fehler(UngueltigeOperation);
     }

@@ -48,8 +48,8 @@ Sonnenstand SonnenstandBerechnen(uint16_t N, int32_t Stunde, int32_t Minute) {
         AlsDouble(((N + h / StundenProTag) - 1) * GradProJahr / TageProJahr * GradInBogen);
 
     const long double g = S.Jahreswinkel;
-    const long double Klammer = EKonstant + ECos1 * cosl(g) - ESin1 * sinl(g) -
-                                ECos2 * cosl(2 * g) - ESin2 * sinl(2 * g);
+    const long double Klammer =
+        EKonstant + ECos1 * cosl(g) - ESin1 * sinl(g) - ECos2 * cosl(2 * g) - ESin2 * sinl(2 * g);
     S.Zeitgleichung = AlsDouble(EMinutenFaktor * Klammer);
 
     const long double Phase =
@@ -71,15 +71,21 @@ Sonnenstand SonnenstandBerechnen(uint16_t N, int32_t Stunde, int32_t Minute) {
     return S;
 }
 
+long double TangensDeklination(const Sonnenstand& S) {
+    return tanl(S.Deklination);
+}
+
 double Grenzbreite(const Sonnenstand& S, double Laenge) {
-    const double Sonnenzeit =
-        AlsDouble(static_cast<long double>(S.Stunde) + S.Minute / MinutenProStunde +
-                  S.Zeitgleichung / MinutenProStunde +
-                  (S.Bezugslaenge + static_cast<long double>(Laenge)) * MinutenProGrad /
-                      MinutenProStunde);
+    return Grenzbreite(S, Laenge, TangensDeklination(S));
+}
+
+double Grenzbreite(const Sonnenstand& S, double Laenge, long double TanDeklination) {
+    const double Sonnenzeit = AlsDouble(
+        static_cast<long double>(S.Stunde) + S.Minute / MinutenProStunde +
+        S.Zeitgleichung / MinutenProStunde +
+        (S.Bezugslaenge + static_cast<long double>(Laenge)) * MinutenProGrad / MinutenProStunde);
     const double Stundenwinkel = AlsDouble((Sonnenzeit - Mittag) * GradProStunde);
 
-    const long double TanDeklination = tanl(S.Deklination);
     if (TanDeklination == 0) {
         throw Fehler(DivisionDurchNull);
     }

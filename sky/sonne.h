@@ -31,4 +31,9 @@ Sonnenstand SonnenstandBerechnen(uint16_t N, int32_t Stunde, int32_t Minute);
 // Throws Fehler(DivisionDurchNull) when the declination is exactly zero.
 double Grenzbreite(const Sonnenstand& S, double Laenge);
 
+// The same result bit for bit, for callers that evaluate many longitudes on
+// one record: TanDeklination is TangensDeklination(S), computed once.
+long double TangensDeklination(const Sonnenstand& S);
+double Grenzbreite(const Sonnenstand& S, double Laenge, long double TanDeklination);
+
 } // namespace umbrix

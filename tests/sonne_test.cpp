@@ -5,11 +5,14 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 namespace umbrix {
 namespace {
 
-double InGrad(double Bogen) { return static_cast<double>(Bogen / GradInBogen); }
+double InGrad(double Bogen) {
+    return static_cast<double>(Bogen / GradInBogen);
+}
 
 TEST(Sonne, Sonnenstandstabelle) {
     struct Fall {
@@ -50,9 +53,9 @@ TEST(Sonne, GrenzbreiteAnLaengen) {
         double Laenge, Breite;
     };
     const Fall Faelle[] = {
-        {172, 0, -65.792},  {172, 90, -31.389}, {172, -90, 31.389},  {172, -181, 65.686},
-        {172, 183, 66.068}, {80, -90, -89.303}, {80, 0, 89.789},     {80, 90, 89.303},
-        {80, 183, -89.792}, {80, -74, -76.27},  {80, -73, 40.77},    {80, 106, 76.27},
+        {172, 0, -65.792},  {172, 90, -31.389}, {172, -90, 31.389}, {172, -181, 65.686},
+        {172, 183, 66.068}, {80, -90, -89.303}, {80, 0, 89.789},    {80, 90, 89.303},
+        {80, 183, -89.792}, {80, -74, -76.27},  {80, -73, 40.77},   {80, 106, 76.27},
         {80, 107, -40.77},
     };
     for (const Fall& f : Faelle) {
@@ -66,12 +69,19 @@ TEST(Sonne, SonnenLaengeUndFaltung) {
         int32_t h, m;
         double Laenge;
     };
-    for (const Fall f : {Fall{13, 0, 0}, {12, 0, 15}, {1, 0, 180}, {0, 0, -165}, {-1, 30, -157.5},
-                         {30, 0, 105}, {-23, 0, 180}, {25, 0, -180},
+    for (const Fall f : {Fall{13, 0, 0},
+                         {12, 0, 15},
+                         {1, 0, 180},
+                         {0, 0, -165},
+                         {-1, 30, -157.5},
+                         {30, 0, 105},
+                         {-23, 0, 180},
+                         {25, 0, -180},
                          // One folding step only: far hours stay off the map.
-                         {50, 0, -195}, {-24, -60, 210}, {80, 0, -645}}) {
-        EXPECT_EQ(SonnenstandBerechnen(172, f.h, f.m).SonnenLaenge, f.Laenge)
-            << f.h << ":" << f.m;
+                         {50, 0, -195},
+                         {-24, -60, 210},
+                         {80, 0, -645}}) {
+        EXPECT_EQ(SonnenstandBerechnen(172, f.h, f.m).SonnenLaenge, f.Laenge) << f.h << ":" << f.m;
     }
 }
 
@@ -97,8 +107,8 @@ TEST(Sonne, GrenzbreiteEigenschaften) {
     std::uniform_int_distribution<int32_t> Stunde(-30, 60), Minute(-200, 200);
     std::uniform_real_distribution<double> Laenge(-181, 183);
     for (int i = 0; i < 2000; ++i) {
-        const Sonnenstand S =
-            SonnenstandBerechnen(static_cast<uint16_t>(Tag(Zufall)), Stunde(Zufall), Minute(Zufall));
+        const Sonnenstand S = SonnenstandBerechnen(static_cast<uint16_t>(Tag(Zufall)),
+                                                   Stunde(Zufall), Minute(Zufall));
         const double L = Laenge(Zufall);
         const double B = Grenzbreite(S, L);
         const double Grenze = 90 - std::fabs(InGrad(S.Deklination));
@@ -129,6 +139,19 @@ TEST(Sonne, DeklinationNullIstDivisionDurchNull) {
             EXPECT_STREQ(e.what(), "Floating point division by zero");
         }
     }
+}
+
+TEST(Sonne, GrenzbreiteMitVorberechnetemTangens) {
+    for (auto [N, h, m] : {std::tuple{172, 12, 0}, {355, 0, 30}, {80, 17, -5}, {1, 2000000, 7}}) {
+        const Sonnenstand S = SonnenstandBerechnen(static_cast<uint16_t>(N), h, m);
+        const long double Tangens = TangensDeklination(S);
+        for (double Laenge = -181; Laenge <= 183; Laenge += 0.25) {
+            ASSERT_EQ(Grenzbreite(S, Laenge, Tangens), Grenzbreite(S, Laenge))
+                << N << " " << Laenge;
+        }
+    }
+    const Sonnenstand Null = SonnenstandBerechnen(1, -24 * 285, 0);
+    EXPECT_THROW(Grenzbreite(Null, 0, TangensDeklination(Null)), Fehler);
 }
 
 TEST(Sonne, ExtremeEingabenBleibenEndlich) {

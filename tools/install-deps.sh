@@ -7,7 +7,8 @@ Pakete=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev fonts-dejavu-core
-    xvfb xdotool x11-utils
+    xvfb xdotool x11-utils libx11-dev
+    clang libclang-rt-14-dev valgrind
 )
 
 # Node serves only the coastline converter; a node already on PATH (from any
