@@ -175,8 +175,14 @@ private slots:
         QCOMPARE(F->KuestenAnzahl, 9);
         QVERIFY(OffeneBerichte().isEmpty());
         QCOMPARE(F->windowTitle(), QString("Umbrix, Tag- und Nachtgrenze"));
-        QVERIFY(!F->windowIcon().isNull());
-        QCOMPARE(F->windowIcon().pixmap(64, 64).size(), QSize(64, 64));
+        // The icon: 64 x 64, an orange star on a transparent background.
+        const QImage Symbol = F->windowIcon().pixmap(64, 64).toImage();
+        QCOMPARE(QImage(":/umbrix.png").size(), QSize(64, 64));
+        QCOMPARE(qAlpha(Symbol.pixel(1, 1)), 0);
+        const QColor Mitte = Symbol.pixelColor(32, 32);
+        QCOMPARE(Mitte.alpha(), 255);
+        QVERIFY(Mitte.red() > 200 && Mitte.green() > 60 && Mitte.green() < 220 &&
+                Mitte.blue() < 120);
     }
 
     void Layout() {
