@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -42,6 +44,7 @@ constexpr int64_t Minutenschritte = 100000;
 constexpr int64_t Tagesschritte = 10000;
 constexpr int64_t Aufwaermschritte = 1000;
 constexpr int64_t Pruefabstand = 997; // steps between checks of the fields, prime to the year
+constexpr int EchteLaufzeit = 1000;   // ms of running simulation
 constexpr long ErlaubtesWachstum = 2L * 1024 * 1024; // bytes of resident memory
 
 struct Felder {
@@ -237,6 +240,9 @@ private:
             QByteArray::number(Fenster.width()) + " x " + QByteArray::number(Fenster.height());
         F->resize(Fenster);
         QVERIFY2(F->size() == Fenster, Name);
+        // The paint composes a frame of its own and reports what fails.
+        F->Paintbox1->repaint();
+        QVERIFY2(OffeneBerichte().isEmpty(), Name);
         F->BDarstellungClick();
         QVERIFY2(F->Karte.has_value(), Name);
         QVERIFY2(QSize(F->Karte->Breite, F->Karte->Hoehe) == F->Paintbox1->size(), Name);
@@ -266,6 +272,22 @@ private slots:
         F->RTag->setChecked(true);
         // Passes 28 February and the turn of the year 27 times.
         Schritte({"27", "2", "23", "59"}, std::chrono::days{1}, Tagesschritte);
+    }
+
+    // The timer's own ticks, as many as come in a second, each one step.
+    void TimerTicksSindSchritte() {
+        const Felder Start{"31", "12", "23", "30"};
+        FelderSetzen(*F, Start);
+        QSignalSpy Ticks(F->Timer1, &QTimer::timeout);
+        F->BSimulation->click();
+        QTest::qWait(EchteLaufzeit);
+        F->BSimulation->click();
+        QVERIFY(!F->Timer1->isActive());
+        QVERIFY(Ticks.count() > 0);
+        QCOMPARE(FelderLesen(*F),
+                 kalender::NachSchritten(Start, std::chrono::minutes{2}, Ticks.count()));
+        QCOMPARE(Angezeigt(*F), Erwartet(*F));
+        QVERIFY(OffeneBerichte().isEmpty());
     }
 
     // Every width and every height from 0 to a few thousand pixels with the
