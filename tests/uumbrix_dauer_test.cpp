@@ -128,9 +128,14 @@ constexpr year Jahr{SimulationsJahr};
 const sys_days Neujahr{Jahr / January / 1};
 constexpr minutes JahresLaenge = days{365}; // the steps' year has no 29 February
 
+// The date in the steps' year, if there is one. chrono's month and day hold
+// only small values, so the ranges come first.
 std::optional<sys_time<minutes>> Kodieren(uint16_t Tag, uint16_t Monat) {
+    if (Monat < 1 || Monat > 12 || Tag < 1 || Tag > 31) {
+        return std::nullopt;
+    }
     const year_month_day Datum{Jahr, month{Monat}, day{Tag}};
-    if (Monat < 1 || Monat > 12 || Tag < 1 || Tag > 31 || !Datum.ok()) {
+    if (!Datum.ok()) {
         return std::nullopt;
     }
     return sys_days{Datum};
