@@ -26,6 +26,7 @@ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUMBRIX_WERROR=ON \
 cmake --build build-san -j "$Kerne"
 # The converter check runs no C++ and has run above.
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:${ASAN_OPTIONS:-}" \
+LSAN_OPTIONS="suppressions=$Wurzel/tests/lsan.supp:${LSAN_OPTIONS:-}" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}" \
     ctest --test-dir build-san --output-on-failure -j "$Kerne" -LE daten
 
