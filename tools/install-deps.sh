@@ -7,7 +7,7 @@ Pakete=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev fonts-dejavu-core
-    xvfb xdotool x11-utils libx11-dev
+    xvfb xdotool x11-utils libx11-dev desktop-file-utils
     clang libclang-rt-14-dev valgrind
 )
 

@@ -29,6 +29,7 @@ cmake --build build-san -j "$Kerne"
 # resident memory, which the sanitizers' quarantine of freed blocks makes grow;
 # the handlers they drive are exercised here by the size and value tests.
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:${ASAN_OPTIONS:-}" \
+LSAN_OPTIONS="suppressions=$Wurzel/tests/lsan.supp:${LSAN_OPTIONS:-}" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}" \
     ctest --test-dir build-san --output-on-failure -j "$Kerne" -LE 'daten|dauer'
 

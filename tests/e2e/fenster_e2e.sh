@@ -5,17 +5,9 @@
 #   fenster_e2e.sh <pumbrix> <x11_werkzeug> <folder with erde2.000>
 set -euo pipefail
 Programm="$1" Werkzeug="$2" Ordner="$3"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 Arbeit="$(mktemp -d)"
-trap 'kill "${ProgrammPid:-}" "${XvfbPid:-}" 2> /dev/null || true; rm -rf "$Arbeit"' EXIT
-
-# A display number no other X server holds.
-Nummer=$((90 + RANDOM % 400))
-while [ -e "/tmp/.X11-unix/X$Nummer" ] || [ -e "/tmp/.X$Nummer-lock" ]; do Nummer=$((Nummer + 1)); done
-Xvfb ":$Nummer" -screen 0 1280x1024x24 -nolisten tcp > "$Arbeit/xvfb.log" 2>&1 &
-XvfbPid=$!
-export DISPLAY=":$Nummer"
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-unset QT_QPA_PLATFORM
+trap 'kill "${ProgrammPid:-}" "$XvfbPid" 2> /dev/null || true; rm -rf "$Arbeit"' EXIT
 
 cd "$Ordner"
 "$Programm" > "$Arbeit/programm.log" 2>&1 &
