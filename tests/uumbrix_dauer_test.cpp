@@ -1,6 +1,8 @@
 // Long runs, every window size and extreme field values, all through the
 // window's own handlers. The many steps run on a small paint area so they stay
 // quick; what they check is that nothing crashes, drifts or grows.
+#include "fenster_hilfen.h"
+
 #include "app/feldwert.h"
 #include "app/meldung.h"
 #include "app/simulation.h"
@@ -47,76 +49,12 @@ constexpr int64_t Pruefabstand = 997; // steps between checks of the fields, pri
 constexpr int EchteLaufzeit = 1000;   // ms of running simulation
 constexpr long ErlaubtesWachstum = 2L * 1024 * 1024; // bytes of resident memory
 
-struct Felder {
-    QString Tag, Monat, Stunden, Minuten;
-    bool operator==(const Felder&) const = default;
-};
-
-char* toString(const Felder& W) {
-    return QTest::toString(W.Tag + ' ' + W.Monat + ' ' + W.Stunden + ' ' + W.Minuten);
-}
-
-Felder FelderLesen(const TFUmbrix& F) {
-    return {F.ETag->text(), F.EMonat->text(), F.EStunden->text(), F.EMinuten->text()};
-}
-
-void FelderSetzen(TFUmbrix& F, const Felder& W) {
-    F.ETag->setText(W.Tag);
-    F.EMonat->setText(W.Monat);
-    F.EStunden->setText(W.Stunden);
-    F.EMinuten->setText(W.Minuten);
-}
-
-QList<QMessageBox*> OffeneBerichte() {
-    QList<QMessageBox*> Offen;
-    for (QWidget* W : QApplication::topLevelWidgets()) {
-        auto* Box = qobject_cast<QMessageBox*>(W);
-        if (Box != nullptr && Box->isVisible()) {
-            Offen << Box;
-        }
-    }
-    return Offen;
-}
-
-void BerichteSchliessen() {
-    for (QMessageBox* Box : OffeneBerichte()) {
-        Box->accept();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 long ResidentBytes() {
     std::ifstream Statm("/proc/self/statm");
     long Gesamt = 0;
     long Resident = 0;
     Statm >> Gesamt >> Resident;
     return Resident * sysconf(_SC_PAGESIZE);
-}
-
-QImage Angezeigt(const TFUmbrix& F) {
-    const QPoint Ort = F.Paintbox1->mapTo(&F, QPoint(0, 0));
-    return F.screen()
-        ->grabWindow(F.winId(), Ort.x(), Ort.y(), F.Paintbox1->width(), F.Paintbox1->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Erwartet(const TFUmbrix& F) {
-    const int32_t W = F.Paintbox1->width();
-    const int32_t H = F.Paintbox1->height();
-    const Geometrie G = GeometrieBerechnen(W, H);
-    std::optional<Bitmap> Karte;
-    KarteAufbauen(Karte, W, H, G, F.Kueste, F.KuestenAnzahl, true);
-    const Bildvorgabe V{FeldWert(F.ETag->text().toStdString()),
-                        FeldWert(F.EMonat->text().toStdString()),
-                        FeldWert(F.EStunden->text().toStdString()),
-                        FeldWert(F.EMinuten->text().toStdString()),
-                        static_cast<uint16_t>(QDate::currentDate().year()),
-                        F.CSommerzeit->isChecked(),
-                        F.CSonnenOrt->isChecked()};
-    Bitmap Bild;
-    BildZeichnen(Bild, *Karte, G, V);
-    return AlsQImage(Bild).convertToFormat(QImage::Format_RGB32).copy();
 }
 
 // The moment as whole minutes, worked out with the calendar of std::chrono
@@ -199,8 +137,6 @@ const std::vector<Feldtext>& Extremtexte() {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Felder)
 
 class UumbrixDauerTest : public QObject {
     Q_OBJECT

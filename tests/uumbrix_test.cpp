@@ -1,3 +1,5 @@
+#include "fenster_hilfen.h"
+
 #include "app/feldwert.h"
 #include "app/simulation.h"
 #include "app/uumbrix.h"
@@ -31,27 +33,6 @@ using namespace umbrix;
 
 namespace {
 
-struct Felder {
-    QString Tag, Monat, Stunden, Minuten;
-    bool operator==(const Felder&) const = default;
-};
-
-// For QCOMPARE's report of a mismatch.
-char* toString(const Felder& W) {
-    return QTest::toString(W.Tag + ' ' + W.Monat + ' ' + W.Stunden + ' ' + W.Minuten);
-}
-
-Felder FelderLesen(const TFUmbrix& F) {
-    return {F.ETag->text(), F.EMonat->text(), F.EStunden->text(), F.EMinuten->text()};
-}
-
-void FelderSetzen(TFUmbrix& F, const Felder& W) {
-    F.ETag->setText(W.Tag);
-    F.EMonat->setText(W.Monat);
-    F.EStunden->setText(W.Stunden);
-    F.EMinuten->setText(W.Minuten);
-}
-
 Felder Uhr() {
     const QTime Zeit = QTime::currentTime();
     const QDate Datum = QDate::currentDate();
@@ -63,53 +44,6 @@ Felder Uhr() {
 bool ZeigtUhr(const TFUmbrix& F, const Felder& Vorher) {
     const Felder Jetzt = FelderLesen(F);
     return Jetzt == Vorher || Jetzt == Uhr();
-}
-
-QList<QMessageBox*> OffeneBerichte() {
-    QList<QMessageBox*> Offen;
-    for (QWidget* W : QApplication::topLevelWidgets()) {
-        auto* Box = qobject_cast<QMessageBox*>(W);
-        if (Box != nullptr && Box->isVisible()) {
-            Offen << Box;
-        }
-    }
-    return Offen;
-}
-
-void BerichteSchliessen() {
-    for (QMessageBox* Box : OffeneBerichte()) {
-        Box->accept();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// What the screen shows of the paint area: the window's backing store, not a
-// fresh rendering.
-QImage Angezeigt(const TFUmbrix& F) {
-    const QPoint Ort = F.Paintbox1->mapTo(&F, QPoint(0, 0));
-    return F.screen()
-        ->grabWindow(F.winId(), Ort.x(), Ort.y(), F.Paintbox1->width(), F.Paintbox1->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// The frame the map layer composes for the window's fields and options.
-QImage Erwartet(const TFUmbrix& F, bool GradNetz) {
-    const int32_t W = F.Paintbox1->width();
-    const int32_t H = F.Paintbox1->height();
-    const Geometrie G = GeometrieBerechnen(W, H);
-    std::optional<Bitmap> Karte;
-    KarteAufbauen(Karte, W, H, G, F.Kueste, F.KuestenAnzahl, GradNetz);
-    const Bildvorgabe V{FeldWert(F.ETag->text().toStdString()),
-                        FeldWert(F.EMonat->text().toStdString()),
-                        FeldWert(F.EStunden->text().toStdString()),
-                        FeldWert(F.EMinuten->text().toStdString()),
-                        static_cast<uint16_t>(QDate::currentDate().year()),
-                        F.CSommerzeit->isChecked(),
-                        F.CSonnenOrt->isChecked()};
-    Bitmap Bild;
-    BildZeichnen(Bild, *Karte, G, V);
-    return AlsQImage(Bild).convertToFormat(QImage::Format_RGB32).copy();
 }
 
 // Counts the paints of a widget.
@@ -129,8 +63,6 @@ protected:
 
 } // namespace
 
-Q_DECLARE_METATYPE(Felder)
-
 class UumbrixTest : public QObject {
     Q_OBJECT
 
@@ -140,6 +72,18 @@ private:
     void Zeigen() {
         F = std::make_unique<TFUmbrix>();
         F->show();
+        QVERIFY(QTest::qWaitForWindowExposed(F.get()));
+    }
+
+    // A new window shown with Ordner as the current directory, where its
+    // first showing looks for the coastline file.
+    void ZeigenIn(const QString& Ordner) {
+        F.reset();
+        const QString Vorher = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Ordner));
+        F = std::make_unique<TFUmbrix>();
+        F->show();
+        QVERIFY(QDir::setCurrent(Vorher));
         QVERIFY(QTest::qWaitForWindowExposed(F.get()));
     }
 
@@ -567,14 +511,8 @@ private slots:
     // Without a coastline file the window still shows, the fields stay empty,
     // and one report says why.
     void OhneKuestendatei() {
-        F.reset();
         QTemporaryDir Leer;
-        const QString Vorher = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(Leer.path()));
-        F = std::make_unique<TFUmbrix>();
-        F->show();
-        QVERIFY(QDir::setCurrent(Vorher));
-        QVERIFY(QTest::qWaitForWindowExposed(F.get()));
+        ZeigenIn(Leer.path());
         QCOMPARE(OffeneBerichte().size(), 1);
         const QString Text = OffeneBerichte().front()->text();
         QVERIFY2(Text.startsWith("Cannot open file") && Text.endsWith("."), qPrintable(Text));
@@ -605,17 +543,11 @@ private slots:
 
     // A message ending in ')' is shown without a full stop.
     void BerichtOhnePunktNachKlammer() {
-        F.reset();
         QTemporaryDir Ordner;
         QFile Leer(Ordner.filePath("erde2.000"));
         QVERIFY(Leer.open(QIODevice::WriteOnly));
         Leer.close();
-        const QString Vorher = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(Ordner.path()));
-        F = std::make_unique<TFUmbrix>();
-        F->show();
-        QVERIFY(QDir::setCurrent(Vorher));
-        QVERIFY(QTest::qWaitForWindowExposed(F.get()));
+        ZeigenIn(Ordner.path());
         QCOMPARE(OffeneBerichte().size(), 1);
         const QString Text = OffeneBerichte().front()->text();
         QCOMPARE(Text, QString("List index out of bounds (0)"));
