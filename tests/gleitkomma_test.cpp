@@ -1,6 +1,8 @@
 #include "sky/fehler.h"
 #include "sky/gleitkomma.h"
 
+#include "fehlermeldung.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -9,15 +11,6 @@
 
 namespace umbrix {
 namespace {
-
-template <typename F> std::string Meldung(F&& Aufruf) {
-    try {
-        Aufruf();
-    } catch (const Fehler& e) {
-        return e.what();
-    }
-    return "";
-}
 
 TEST(Gleitkomma, RundenHalbZurGeraden) {
     struct Fall {

@@ -2,6 +2,8 @@
 
 #include "sky/fehler.h"
 
+#include "fehlermeldung.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,15 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr KuestenPunkt Null{0.0, 0.0, 0};
-
-template <typename F> std::string Meldung(F&& Aufruf) {
-    try {
-        Aufruf();
-    } catch (const Fehler& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 // A fresh directory under the system's temporary directory, removed with its
 // content at the end of the test.
